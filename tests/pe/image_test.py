@@ -1,0 +1,105 @@
+#!/usr/bin/env python3
+"""What the shipped 32-bit kordavo.exe is made of, read from its headers and
+resources, since this machine cannot run it."""
+import struct
+import sys
+import unittest
+
+import pefile
+
+PATH = None
+
+LANG_ZH_CN = 0x0804
+ICON_SIZES = [256, 48, 32, 16]
+
+
+class Win32ImageTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.pe = pefile.PE(PATH)
+
+    def resources(self, type_id):
+        for entry in self.pe.DIRECTORY_ENTRY_RESOURCE.entries:
+            if entry.id == type_id:
+                return entry.directory.entries
+        self.fail("no resources of type %d" % type_id)
+
+    def data(self, language_entry):
+        rva, size = language_entry.data.struct.OffsetToData, language_entry.data.struct.Size
+        return self.pe.get_data(rva, size)
+
+    def test_a_32_bit_console_program_that_runs_on_windows_xp(self):
+        header, optional = self.pe.FILE_HEADER, self.pe.OPTIONAL_HEADER
+        self.assertEqual(header.Machine, pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_I386"])
+        self.assertEqual(optional.Magic, pefile.OPTIONAL_HEADER_MAGIC_PE)
+        self.assertEqual(optional.Subsystem, pefile.SUBSYSTEM_TYPE["IMAGE_SUBSYSTEM_WINDOWS_CUI"])
+        # XP's loader refuses an image that asks for a newer system.
+        self.assertLessEqual((optional.MajorSubsystemVersion, optional.MinorSubsystemVersion), (5, 1))
+        self.assertLessEqual((optional.MajorOperatingSystemVersion,
+                              optional.MinorOperatingSystemVersion), (5, 1))
+
+    def test_imports_nothing_but_the_system_libraries(self):
+        dlls = {entry.dll.decode().lower() for entry in self.pe.DIRECTORY_ENTRY_IMPORT}
+        self.assertEqual(dlls, {"kernel32.dll", "user32.dll", "msvcrt.dll"})
+
+    def test_icon_group_default_icon_with_four_32_bit_images(self):
+        groups = [e for e in self.resources(pefile.RESOURCE_TYPE["RT_GROUP_ICON"])
+                  if e.name is not None and str(e.name) == "DEFAULT_ICON"]
+        self.assertEqual(len(groups), 1)
+        group = self.data(groups[0].directory.entries[0])
+        _, kind, count = struct.unpack_from("<HHH", group)
+        self.assertEqual((kind, count), (1, 4))
+
+        icons = {e.id: e for e in self.resources(pefile.RESOURCE_TYPE["RT_ICON"])}
+        sizes = []
+        for index in range(count):
+            width, height, _, _, _, bits, size, icon_id = struct.unpack_from(
+                "<BBBBHHIH", group, 6 + 14 * index)
+            self.assertEqual(bits, 32)
+            image = self.data(icons[icon_id].directory.entries[0])
+            self.assertEqual(len(image), size)
+            side = width or 256
+            self.assertEqual(side, height or 256)
+            if side == 256:
+                self.assertTrue(image.startswith(b"\x89PNG\r\n\x1a\n"))
+                self.assertEqual(struct.unpack_from(">II", image, 16), (256, 256))
+            else:
+                header_size, dib_width, dib_height, _, dib_bits = struct.unpack_from("<IiiHH", image)
+                self.assertEqual((header_size, dib_width, dib_height, dib_bits),
+                                 (40, side, 2 * side, 32))
+            sizes.append(side)
+        self.assertEqual(sorted(sizes, reverse=True), ICON_SIZES)
+
+    def test_version_resource_in_chinese_prc_and_utf_16(self):
+        versions = self.resources(pefile.RESOURCE_TYPE["RT_VERSION"])
+        self.assertEqual([lang.id for e in versions for lang in e.directory.entries], [LANG_ZH_CN])
+
+        fixed = self.pe.VS_FIXEDFILEINFO[0]
+        self.assertEqual((fixed.FileVersionMS, fixed.FileVersionLS), (0x10000, 0))
+        self.assertEqual((fixed.ProductVersionMS, fixed.ProductVersionLS), (0x10000, 0))
+
+        tables, translations = [], []
+        for info in self.pe.FileInfo[0]:
+            if info.Key == b"StringFileInfo":
+                tables = info.StringTable
+            elif info.Key == b"VarFileInfo":
+                translations = [var.entry for var in info.Var]
+        self.assertEqual(len(tables), 1)
+        self.assertEqual(tables[0].LangID.lower(), b"080404b0")
+        self.assertEqual(translations, [{b"Translation": "0x0804 0x04b0"}])
+
+        strings = {k.decode(): v.decode() for k, v in tables[0].entries.items()}
+        self.assertEqual(strings["FileVersion"], "1.0.0.0")
+        self.assertEqual(strings["ProductVersion"], "1.0.0.0")
+        self.assertEqual(strings["ProductName"], "Kordavo")
+        self.assertIn("Kordavo", strings["FileDescription"])
+        self.assertIn("腾讯视频", strings["FileDescription"])
+        # The maker's details: who, and where to reach them.
+        self.assertIn("Kordavo", strings["CompanyName"])
+        for field in ("Comments", "LegalCopyright"):
+            self.assertIn("https://github.com/kordavo/kordavo", strings[field])
+
+
+if __name__ == "__main__":
+    PATH = sys.argv.pop(1)
+    unittest.main(argv=[sys.argv[0], "-v"])
