@@ -65,11 +65,13 @@ class ProgramTest(unittest.TestCase):
         self.elsewhere = os.path.join(self.root, "elsewhere")
         os.mkdir(self.elsewhere)
 
-    def run_program(self, folder_name, typed, program_name="kordavo.exe"):
-        """Runs the program in a new folder of pieces; returns its folder,
-        output and exit status once everything it started has ended."""
+    def run_program(self, folder_name, typed, program_name="kordavo.exe", start=None):
+        """Runs the program in a new folder of pieces, from the folder
+        `elsewhere`; returns the folder and the standard output once every
+        process the program started has ended. `start` is the program's path
+        as Windows sees it, when not its Unix path."""
         folder = os.path.join(self.root, folder_name)
-        os.makedirs(folder)
+        os.makedirs(folder, exist_ok=True)
         for name, data in PIECES.items():
             with open(os.path.join(folder, name), "wb") as f:
                 f.write(data)
@@ -77,7 +79,7 @@ class ProgramTest(unittest.TestCase):
         shutil.copyfile(ARGS.program, program)
 
         started = time.monotonic()
-        result = wine(program, input=typed, stdout=subprocess.PIPE,
+        result = wine(start or program, input=typed, stdout=subprocess.PIPE,
                       stderr=subprocess.DEVNULL, cwd=self.elsewhere, timeout=60)
         elapsed = time.monotonic() - started
         wine("wineserver", "-w", timeout=60, check=True)
@@ -123,6 +125,20 @@ class ProgramTest(unittest.TestCase):
         self.assert_output(stdout, b"copy /b " + path + b"\\*.tdl " + path + b"\\" +
                            name.encode("gbk") + b".mp4")
         self.assert_joined(folder, name + ".mp4", program_name="合并乗.exe")
+
+    def test_program_in_a_drive_root_joins_the_pieces_of_that_root(self):
+        # Wine shows the working directory under the drive too, as
+        # K:\\elsewhere, and "K:" alone would select that folder.
+        drive = os.path.join(ARGS.prefix, "dosdevices", "k:")
+        if os.path.lexists(drive):
+            os.remove(drive)
+        os.symlink(self.root, drive)
+        self.addCleanup(os.remove, drive)
+        folder, stdout = self.run_program(".", b"movie\r\n", start="K:\\kordavo.exe")
+        self.assert_output(stdout, b"copy /b K:\\\\*.tdl K:\\\\movie.mp4")
+        with open(os.path.join(folder, "movie.mp4"), "rb") as f:
+            self.assertEqual(f.read(), b"".join(PIECES[name] for name in sorted(PIECES)))
+        self.assertEqual(os.listdir(self.elsewhere), [])
 
     def test_typed_commands_do_not_run(self):
         # Without the quoting, cmd would run the echo and create the canary.
