@@ -1,5 +1,5 @@
-// Console input and output through the C runtime's buffered standard streams,
-// in text mode as the runtime opens them.
+// Console input through the C runtime's buffered standard input stream, in
+// text mode as the runtime opens it.
 #include <stdio.h>
 #include <string.h>
 
@@ -11,10 +11,6 @@ namespace {
 constexpr int kLineCapacity = 2048;  // bytes of a line that ReadLine takes
 
 }  // namespace
-
-void WriteOutput(const char* bytes) {
-  fputs(bytes, stdout);
-}
 
 Text ReadLine() {
   char line[kLineCapacity + 1];
