@@ -1,13 +1,14 @@
 #!/bin/sh
 # Installs on Debian 12 whatever building and testing Kordavo needs and is
 # not there yet: CMake, both MinGW-w64 compilers, wine64, GoogleTest's
-# sources, Python with pefile, and the zh_CN.UTF-8 locale, without which Wine
-# cannot open paths that hold Chinese characters. Runs as root, or through
+# sources, clang with libFuzzer, Python with pefile, ffmpeg for the tests'
+# videos, and the zh_CN.UTF-8 locale, without which Wine cannot open paths
+# that hold Chinese characters. Runs as root, or through
 # sudo. Does nothing when everything is in place.
 set -eu
 
 packages="cmake make g++ g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 locales
-  googletest python3 python3-pefile"
+  googletest clang libclang-rt-14-dev python3 python3-pefile ffmpeg"
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then

@@ -76,10 +76,11 @@ void WriteOutput(const char* bytes);
 
 // Reads one line through the buffered standard input stream in text mode
 // (carriage return plus line feed arrives as a line feed), with the console's
-// own echo and editing. Takes at most 2048 bytes of the line; the rest of a
-// longer line stays unread. Every byte below 0x20 at the end of what was
-// taken is removed (see TrimmedLineLength). Absent when the result is empty,
-// at the end of input and on a read error.
+// own echo and editing. Takes at most 2048 bytes of the line, and never half
+// a double-byte character (2047 when byte 2048 would be one's first byte);
+// the rest of a longer line stays unread. Every byte below 0x20 at the end of
+// what was taken is removed (see TrimmedLineLength). Absent when the result
+// is empty, at the end of input and on a read error.
 Text ReadLine();
 
 // The working directory, as GetCurrentDirectoryA gives it: no backslash at the

@@ -97,8 +97,9 @@ TEST_F(PlatformTest, DelayTakesNegativeAsZero) {
 TEST_F(PlatformTest, ReadLineTakesAtMost2048BytesAndTrimsTheEnd) {
   ASSERT_TRUE(SetCurrentDirectoryW(folder_.c_str()));
   const std::string long_line(3000, 'a');
+  const std::string split_at_cap = std::string(2047, 'b') + "\xB5\xE7";  // 电 across the cap
   const std::string input = "movie\r\n  two blanks  \r\n\x01\x02\r\n\r\n\xB5\xE7\xD3\xB0\r\n" +
-                            long_line + "\r\nlast";
+                            long_line + "\r\n" + split_at_cap + "\r\nlast";
   FILE* file = fopen("input.txt", "wb");
   ASSERT_NE(file, nullptr);
   fwrite(input.data(), 1, input.size(), file);
@@ -107,7 +108,9 @@ TEST_F(PlatformTest, ReadLineTakesAtMost2048BytesAndTrimsTheEnd) {
 
   const std::vector<std::string> expected = {
       "movie", "  two blanks  ", "", "", "\xB5\xE7\xD3\xB0",  // 电影
-      long_line.substr(0, 2048), long_line.substr(2048), "last", "",
+      long_line.substr(0, 2048), long_line.substr(2048),
+      std::string(2047, 'b'), "\xB5\xE7",  // the character is left whole for the next read
+      "last", "",
   };
   for (const std::string& line : expected) {
     const Text text = ReadLine();
