@@ -1,19 +1,11 @@
 #!/bin/sh
 # Makes docs/console.png: kordavo.exe in Wine's console window under Xvfb,
 # with a CJK font, after the name "movie" has been typed into it.
-# Needs Debian's xvfb, fonts-wqy-microhei, xdotool and imagemagick, which it
-# installs when missing, and the win64 build.
+# Installs Debian's xvfb, fonts-wqy-microhei, xdotool and imagemagick when
+# missing.
 set -eu
 cd "$(dirname "$0")/.."
-scripts/setup.sh
-missing=""
-for package in xvfb fonts-wqy-microhei xdotool imagemagick; do
-  dpkg-query -W -f '${db:Status-Status}' "$package" 2>/dev/null | grep -q '^installed$' ||
-    missing="$missing $package"
-done
-if [ -n "$missing" ]; then
-  apt-get install -y -q --no-install-recommends $missing
-fi
+scripts/setup.sh xvfb fonts-wqy-microhei xdotool imagemagick
 
 # The cache folder lies on drive D:, as it would on Windows.
 work=$PWD/build/screenshot

@@ -3,12 +3,12 @@
 # not there yet: CMake, both MinGW-w64 compilers, wine64, GoogleTest's
 # sources, clang with libFuzzer, Python with pefile, ffmpeg for the tests'
 # videos, and the zh_CN.UTF-8 locale, without which Wine cannot open paths
-# that hold Chinese characters. Runs as root, or through
-# sudo. Does nothing when everything is in place.
+# that hold Chinese characters; and any further packages named as arguments.
+# Runs as root, or through sudo. Does nothing when everything is in place.
 set -eu
 
 packages="cmake make g++ g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64 locales
-  googletest clang libclang-rt-14-dev python3 python3-pefile ffmpeg"
+  googletest clang libclang-rt-14-dev python3 python3-pefile ffmpeg $*"
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then
