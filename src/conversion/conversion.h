@@ -18,10 +18,13 @@ Text JoinTexts(std::initializer_list<const char*> pieces);
 
 // The copy command for the pieces in `folder` and the typed name:
 //   copy /b <folder>\*.tdl <folder>\<name>.mp4
-// An empty folder (the working directory could not be read) gives the
-// relative paths *.tdl and <name>.mp4. Every '"' of the name is dropped, as
-// no file name holds one and it would end the quoting. Each path that holds
-// a byte other than ASCII letters and digits, bytes of 0x80 and above and
+// An empty folder (the working directory could not be read or named) gives
+// the relative paths *.tdl and <name>.mp4, which the interpreter takes in the
+// working directory it inherits; so does a folder that holds '%', since cmd
+// would expand %NAME% in it, quotes or not. Every '"', '*' and '?' of the
+// name is dropped: no file name holds one, a quote would end the quoting and
+// the others make copy's destination a wildcard. Each path that holds a byte
+// other than ASCII letters and digits, bytes of 0x80 and above and
 // \ : . _ - * is put in double quotes, where cmd takes blanks and
 // & | < > ^ ( ) ; , = as plain characters.
 Text CopyCommand(const char* folder, const char* typed_name);

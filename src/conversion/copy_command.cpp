@@ -22,11 +22,13 @@ Text QuotedWhereNeeded(Text path) {
   return path;
 }
 
-Text WithoutQuotes(const char* name) {
+// No byte of a GBK character (nor of a UTF-8 one) is a quote, '*' or '?', so
+// the name is looked at byte by byte.
+Text WithoutDroppedBytes(const char* name) {
   char* block = ObtainBlock(strlen(name) + 1);
   char* end = block;
   for (; *name != '\0'; ++name) {
-    if (*name != '"') *end++ = *name;
+    if (strchr("\"*?", *name) == nullptr) *end++ = *name;
   }
   *end = '\0';
   return Text(block);
@@ -35,7 +37,8 @@ Text WithoutQuotes(const char* name) {
 }  // namespace
 
 Text CopyCommand(const char* folder, const char* typed_name) {
-  const Text name = WithoutQuotes(typed_name);
+  const Text name = WithoutDroppedBytes(typed_name);
+  if (strchr(folder, '%') != nullptr) folder = "";
   const char* separator = folder[0] != '\0' ? kPathSeparator : "";
   const Text source = QuotedWhereNeeded(JoinTexts({folder, separator, kPieceWildcard}));
   const Text destination =

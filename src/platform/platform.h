@@ -7,7 +7,10 @@
 //
 // Encoding: every byte string here is zero-terminated and in the system's
 // ANSI code page (GBK, code page 936, on the machines Kordavo is made for).
-// Nothing is converted between code pages anywhere.
+// Where Windows gives a text in UTF-16 (the program's path, the working
+// directory, a console's typed characters) the platform reads it so and
+// turns it into ANSI bytes only where these name it exactly; the output is
+// written as bytes, unconverted.
 //
 // Failure: apart from running out of memory, no operation reports an error.
 // A failed call turns into a neutral result (an absent text, false, nothing
@@ -58,13 +61,13 @@ class Text {
 Text CopyToText(const char* bytes, size_t length);
 
 // Makes the folder that holds the running executable the working directory.
-// The folder is the module path up to its last backslash; the search honours
-// the double-byte characters of the ANSI code page, so a trail byte of 0x5C
-// is never taken for a separator. For a program in a drive's root the folder
-// is that root with its backslash (D:\), so the root itself is entered and
-// not the drive's own current directory. A path without a backslash, a path
-// that does not fit 260 bytes, or a folder that cannot be entered leaves the
-// working directory as it was.
+// The folder is the module's UTF-16 path up to its last backslash, so any
+// folder is entered, whatever the ANSI code page can name (and a GBK trail
+// byte of 0x5C never comes into it). For a program in a drive's root the
+// folder is that root with its backslash (D:\), so the root itself is entered
+// and not the drive's own current directory. A path without a backslash, a
+// path of 260 UTF-16 units or more, or a folder that cannot be entered leaves
+// the working directory as it was.
 void EnterProgramFolder();
 
 // Writes the bytes through the buffered standard output stream in text mode:
@@ -74,18 +77,27 @@ void EnterProgramFolder();
 // when the process ends normally. Write errors are ignored.
 void WriteOutput(const char* bytes);
 
-// Reads one line through the buffered standard input stream in text mode
-// (carriage return plus line feed arrives as a line feed), with the console's
-// own echo and editing. Takes at most 2048 bytes of the line, and never half
-// a double-byte character (2047 when byte 2048 would be one's first byte);
-// the rest of a longer line stays unread. Every byte below 0x20 at the end of
-// what was taken is removed (see TrimmedLineLength). Absent when the result
-// is empty, at the end of input and on a read error.
+// Reads one typed line, and takes at most 2048 bytes of it, never half a
+// character. Every byte below 0x20 at the end of what was taken is removed
+// (see TrimmedLineLength). Absent when the result is empty, at the end of
+// input and on a read error.
+// - From a console: the console's own UTF-16 characters (ReadConsoleW, the
+//   console mode as it is, so its own echo and editing work), each turned
+//   into the ANSI code page or dropped when the code page cannot hold it
+//   exactly. The whole line is read, however long, so nothing of it is left
+//   in the console's input. Ctrl+C or Ctrl+Break during the read ends the
+//   process at once as those keys do by default (exit status
+//   STATUS_CONTROL_C_EXIT, 0xC000013A): ReadLine does not return.
+// - From a pipe or file: bytes through the buffered standard input stream in
+//   text mode (carriage return plus line feed arrives as a line feed). When
+//   byte 2048 would be the first of a double-byte character, 2047 are taken;
+//   the rest of a longer line stays unread.
 Text ReadLine();
 
-// The working directory, as GetCurrentDirectoryA gives it: no backslash at the
-// end except for a drive's root (D:\). Absent when the call fails or when the
-// path is 260 bytes or longer.
+// The working directory: no backslash at the end except for a drive's root
+// (D:\). Absent when it cannot be read, when its ANSI bytes would not name it
+// exactly (a character the code page lacks, or has only a look-alike for),
+// and when those bytes are 260 or more.
 Text GetWorkingDirectory();
 
 // Starts `command_line` as a new process (CreateProcessA: no application

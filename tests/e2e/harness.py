@@ -2,6 +2,7 @@
 folder of pieces from another working directory, waiting for the cmd it
 started, and looking at what it left behind."""
 import argparse
+import concurrent.futures
 import os
 import shutil
 import subprocess
@@ -10,6 +11,10 @@ import time
 import unittest
 
 ARGS = None
+
+# Runs of the program at once: each spends most of its time in its 3 s pause,
+# so more runs than cores still overlap well.
+PARALLEL_RUNS = 8
 
 SEPARATOR = b"=" * 61
 BANNER = [
@@ -32,7 +37,7 @@ PIECES = {
 
 
 def wine(*command, **options):
-    return subprocess.run([ARGS.wine, ARGS.prefix, *command], **options)
+    return subprocess.run([ARGS.wine, ARGS.loader, ARGS.prefix, *command], **options)
 
 
 def wait_for_every_process():
@@ -78,31 +83,56 @@ class Run:
         self.returncode, self.stdout, self.seconds = returncode, stdout, seconds
 
 
-def run_program(folder, typed, cwd, program_name="kordavo.exe", start=None):
-    """Copies the program into `folder` and runs it from `cwd` with `typed` on
-    its standard input; returns once every process it started has ended.
-    `start` is the program's path as Windows sees it, when not its Unix path."""
-    program = os.path.join(folder, program_name)
+class Job:
+    """What one run is given: the program goes into `folder` under
+    `program_name` and is started from `cwd` with `typed` on its standard
+    input; `start` is its path as Windows sees it, when not its Unix path;
+    `locale` is the Unix locale Wine takes the ANSI code page from, when not
+    zh_CN.UTF-8 (code page 936)."""
+
+    def __init__(self, folder, typed, cwd, program_name="kordavo.exe", start=None, locale=None):
+        self.folder, self.typed, self.cwd = folder, typed, cwd
+        self.program_name, self.start, self.locale = program_name, start, locale
+
+
+def run_one(job):
+    program = os.path.join(job.folder, job.program_name)
     shutil.copyfile(ARGS.program, program)
     started = time.monotonic()
-    result = wine(start or program, input=typed, stdout=subprocess.PIPE,
-                  stderr=subprocess.DEVNULL, cwd=cwd, timeout=600)
-    seconds = time.monotonic() - started
+    result = wine(job.start or program, input=job.typed, stdout=subprocess.PIPE,
+                  stderr=subprocess.DEVNULL, cwd=job.cwd, timeout=600,
+                  env=dict(os.environ, WINE_LANG=job.locale) if job.locale else None)
+    return Run(result.returncode, result.stdout, time.monotonic() - started)
+
+
+def run_programs(jobs):
+    """Runs every job at once, each in its own folder, so that their 3 s
+    pauses overlap; returns their runs, in order, once every process they
+    started has ended. The jobs of one call have one locale, so that no
+    process of another locale runs in the prefix beside them."""
+    with concurrent.futures.ThreadPoolExecutor(max_workers=PARALLEL_RUNS) as pool:
+        runs = list(pool.map(run_one, jobs))
     wait_for_every_process()
-    return Run(result.returncode, result.stdout, seconds)
+    return runs
+
+
+def run_program(folder, typed, cwd, program_name="kordavo.exe", start=None):
+    """One run, as run_programs does it."""
+    return run_programs([Job(folder, typed, cwd, program_name, start)])[0]
 
 
 def main(*extra_paths):
-    """Parses --wine, --prefix, --program and the `extra_paths` options, then
-    runs the calling module's tests."""
+    """Parses --wine, --loader, --prefix, --program and the `extra_paths`
+    options, then runs the calling module's tests."""
     global ARGS
     parser = argparse.ArgumentParser()
     parser.add_argument("--wine", required=True, help="tests/wine/wine.sh")
+    parser.add_argument("--loader", required=True, choices=["wine", "wine64"])
     parser.add_argument("--prefix", required=True)
-    parser.add_argument("--program", required=True, help="kordavo.exe built for x86-64")
+    parser.add_argument("--program", required=True, help="the kordavo.exe under test")
     for option in extra_paths:
         parser.add_argument(option, required=True)
     ARGS, rest = parser.parse_known_args()
-    for name, value in vars(ARGS).items():
-        setattr(ARGS, name, os.path.abspath(value))
+    for name in ["wine", "prefix", "program", *(o.lstrip("-").replace("-", "_") for o in extra_paths)]:
+        setattr(ARGS, name, os.path.abspath(getattr(ARGS, name)))
     unittest.main(module="__main__", argv=[sys.argv[0], "-v", *rest])

@@ -35,6 +35,9 @@ CASES = [
     ("a defined variable", "cache", b"%COMSPEC% & mkdir canary\r\n", None),
     ("pipe", "cache", b"a | mkdir canary\r\n", None),
     ("redirections", "cache", b"a > canary < canary\r\n", None),
+    # In the destination of Windows' copy, * and ? are wildcards that would
+    # make one file per piece; Wine's copy makes none. The name loses them.
+    ("wildcards", "cache", b"a*b?c & mkdir canary\r\n", "abc & mkdir canary.mp4"),
     ("blanks at both ends and inside", "cache", b"  in side  \r\n", "  in side  .mp4"),
     ("a tab inside", "cache", b"a\tb\r\n", None),
     ("control bytes inside", "cache", b"a\x01\x1bb\r\n", None),
@@ -45,58 +48,70 @@ CASES = [
     ("GBK name with trail byte 0x5C", "cache", "乗 & 視乗\r\n".encode("gbk"), "乗 & 視乗.mp4"),
     ("folder with blanks", "my cache", b"movie\r\n", "movie.mp4"),
     ("folder with & ( ) ; , = ^ % !", "a&b (1); x,y=z ^ 100% !", b"movie\r\n", "movie.mp4"),
+    # cmd expands %OS% even inside quotes; the command names no folder then.
+    ("folder holding a defined variable", "x%OS%y", b"movie\r\n", "movie.mp4"),
     ("GBK folder with trail byte 0x5C", os.path.join("乗 視", "乗 & 缓存"), b"movie\r\n",
      "movie.mp4"),
 ]
 
 
 class HostileInputTest(unittest.TestCase):
-    def run_case(self, folder_name, typed, files):
-        """Runs the program in a new folder of `files`, from a folder beside
-        it; returns the run, the program's folder relative to the root that
-        holds both, and what changed below that root (the created or changed
-        paths, and the removed ones)."""
-        root = tempfile.mkdtemp(prefix="kordavo-")
-        self.addCleanup(shutil.rmtree, root)
-        elsewhere = os.path.join(root, "elsewhere")
-        os.mkdir(elsewhere)
-        folder = os.path.join(root, folder_name)
-        harness.write_files(folder, files)
-        before = snapshot(root)
-        run = harness.run_program(folder, typed, elsewhere)
-        after = snapshot(root)
-        relative = os.path.relpath(folder, root)
-        del after[os.path.join(relative, "kordavo.exe")]
+    """Every case runs in a root of its own, with the program's folder and a
+    folder beside it to start from; all the cases run at once."""
 
+    def run_cases(self, cases):
+        """`cases` are (folder name, typed line, files); returns for each the
+        run, the program's folder relative to its root, and what changed below
+        that root (the created or changed paths, and the removed ones)."""
+        jobs, layouts = [], []
+        for folder_name, typed, files in cases:
+            root = tempfile.mkdtemp(prefix="kordavo-")
+            self.addCleanup(shutil.rmtree, root)
+            elsewhere = os.path.join(root, "elsewhere")
+            os.mkdir(elsewhere)
+            folder = os.path.join(root, folder_name)
+            harness.write_files(folder, files)
+            layouts.append((root, os.path.relpath(folder, root), snapshot(root)))
+            jobs.append(harness.Job(folder, typed, elsewhere))
+        runs = harness.run_programs(jobs)
+
+        outcomes = []
+        for run, (root, relative, before) in zip(runs, layouts):
+            after = snapshot(root)
+            del after[os.path.join(relative, "kordavo.exe")]
+            changed = {p: data for p, data in after.items() if before.get(p, ()) != data}
+            removed = [p for p in before if p not in after]
+            outcomes.append((run, relative, changed, removed))
+        return outcomes
+
+    def assert_ended_well(self, run, changed):
         self.assertEqual(run.returncode, 0)
         self.assertGreaterEqual(run.seconds, 3.0)
         self.assertTrue(run.stdout.startswith(BANNER_OUTPUT + b"copy /b "), run.stdout[-200:])
-        self.assertEqual([p for p in after if os.path.basename(p).lower() == "canary"], [])
-        changed = {p: data for p, data in after.items() if before.get(p, ()) != data}
-        removed = [p for p in before if p not in after]
-        return run, relative, changed, removed
+        self.assertEqual([p for p in changed if os.path.basename(p).lower() == "canary"], [])
 
     def test_typed_names_and_program_folders(self):
-        for what, folder_name, typed, result in CASES:
+        outcomes = self.run_cases([(folder, typed, PIECES) for _, folder, typed, _ in CASES])
+        for (what, _, typed, result), (run, folder, changed, removed) in zip(CASES, outcomes):
             with self.subTest(what):
-                run, folder, changed, removed = self.run_case(folder_name, typed, PIECES)
+                self.assert_ended_well(run, changed)
                 self.assertEqual(removed, [])
                 expected = {os.path.join(folder, result): joined(PIECES)} if result else {}
                 self.assertEqual(changed, expected)
+                if typed == LEAD_BYTE_AT_2048 + b"\r\n":
+                    # The cut line holds whole characters.
+                    self.assertTrue(run.stdout.endswith(b"\\" + b"n" * 2047 + b".mp4"),
+                                    run.stdout[-80:])
 
-    def test_a_cut_line_holds_whole_characters(self):
-        run, _, _, _ = self.run_case("cache", LEAD_BYTE_AT_2048 + b"\r\n", PIECES)
-        self.assertTrue(run.stdout.endswith(b"\\" + b"n" * 2047 + b".mp4"), run.stdout[-80:])
-
-    def test_no_pieces_at_all(self):
-        _, _, changed, removed = self.run_case("empty", b"movie\r\n", {})
-        self.assertEqual((changed, removed), ({}, []))
-
-    def test_an_output_file_of_that_name_already_there(self):
-        # Windows' cmd asks whether to overwrite it and the user answers;
-        # Wine's cmd replaces it without asking.
-        files = dict(PIECES, **{"movie.mp4": b"an earlier result"})
-        _, _, changed, removed = self.run_case("cache", b"movie\r\n", files)
+    def test_no_pieces_and_an_earlier_result(self):
+        # Windows' cmd asks whether to overwrite an earlier result and the
+        # user answers; Wine's cmd replaces it without asking.
+        earlier = dict(PIECES, **{"movie.mp4": b"an earlier result"})
+        (empty, _, empty_changed, empty_removed), (again, _, changed, removed) = self.run_cases(
+            [("empty", b"movie\r\n", {}), ("cache", b"movie\r\n", earlier)])
+        self.assert_ended_well(empty, empty_changed)
+        self.assertEqual((empty_changed, empty_removed), ({}, []))
+        self.assert_ended_well(again, changed)
         self.assertEqual((changed, removed), ({"cache/movie.mp4": joined(PIECES)}, []))
 
 

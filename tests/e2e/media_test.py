@@ -47,25 +47,26 @@ class MediaTest(unittest.TestCase):
         shutil.rmtree(cls.work)
 
     def test_pieces_join_into_the_original_video(self):
-        for count in (1, 400):
+        counts = (1, 400)
+        jobs = []
+        for count in counts:
+            folder = os.path.join(self.work, "cache-%d" % count)
+            elsewhere = os.path.join(self.work, "elsewhere-%d" % count)
+            os.mkdir(elsewhere)
+            harness.write_files(folder, cut(self.data, count, seed=count))
+            jobs.append(harness.Job(folder, "视频\r\n".encode("gbk"), elsewhere))
+        runs = harness.run_programs(jobs)
+
+        for count, job, run in zip(counts, jobs, runs):
             with self.subTest(pieces=count):
-                folder = os.path.join(self.work, "cache-%d" % count)
-                elsewhere = os.path.join(self.work, "elsewhere-%d" % count)
-                os.mkdir(elsewhere)
-                pieces = cut(self.data, count, seed=count)
-                harness.write_files(folder, pieces)
-
-                run = harness.run_program(folder, "视频\r\n".encode("gbk"), elsewhere)
-
                 self.assertEqual(run.returncode, 0)
-                result = os.path.join(folder, "视频.mp4")
+                result = os.path.join(job.folder, "视频.mp4")
                 with open(result, "rb") as f:
                     joined = f.read()
                 self.assertEqual(hashlib.sha256(joined).hexdigest(),
                                  hashlib.sha256(self.data).hexdigest())
                 self.assertAlmostEqual(ffprobe_duration(result), self.duration, places=3)
                 self.assertAlmostEqual(self.duration, 3.0, delta=0.1)
-
 
 if __name__ == "__main__":
     harness.main()

@@ -43,26 +43,25 @@ class ProgramTest(unittest.TestCase):
         self.elsewhere = os.path.join(self.root, "elsewhere")
         os.mkdir(self.elsewhere)
 
-    def run_program(self, folder_name, typed, program_name="kordavo.exe", start=None):
-        folder = os.path.join(self.root, folder_name)
-        harness.write_files(folder, PIECES)
-        run = harness.run_program(folder, typed, self.elsewhere, program_name, start)
-        self.assertEqual(run.returncode, 0)
-        self.assertGreaterEqual(run.seconds, 3.0)
-        return folder, run.stdout
-
     def test_banner_echo_and_joined_file(self):
-        for number, (what, folder_name, program_name, typed, command, result) in enumerate(CASES):
+        folders = [os.path.join(self.root, "case%d" % number, case[1])
+                   for number, case in enumerate(CASES)]
+        for folder in folders:
+            harness.write_files(folder, PIECES)
+        runs = harness.run_programs([harness.Job(folder, typed, self.elsewhere, program_name)
+                                     for folder, (_, _, program_name, typed, _, _)
+                                     in zip(folders, CASES)])
+        for folder, run, (what, _, program_name, _, command, result) in zip(folders, runs, CASES):
             with self.subTest(what):
-                folder, stdout = self.run_program(os.path.join("case%d" % number, folder_name),
-                                                  typed, program_name)
-                self.assertEqual(stdout, BANNER_OUTPUT + command.replace(b"{F}",
-                                                                         windows_path(folder)))
+                self.assertEqual(run.returncode, 0)
+                self.assertGreaterEqual(run.seconds, 3.0)
+                self.assertEqual(run.stdout, BANNER_OUTPUT + command.replace(b"{F}",
+                                                                             windows_path(folder)))
                 files = snapshot(folder)
                 del files[program_name]
                 expected = dict(PIECES, **({result: joined(PIECES)} if result else {}))
                 self.assertEqual(files, expected)
-                self.assertEqual(os.listdir(self.elsewhere), [])
+        self.assertEqual(os.listdir(self.elsewhere), [])
 
     def test_program_in_a_drive_root_joins_the_pieces_of_that_root(self):
         # Wine shows the working directory under the drive too, as
@@ -72,9 +71,11 @@ class ProgramTest(unittest.TestCase):
             os.remove(drive)
         os.symlink(self.root, drive)
         self.addCleanup(os.remove, drive)
-        folder, stdout = self.run_program(".", b"movie\r\n", start="K:\\kordavo.exe")
-        self.assertEqual(stdout, BANNER_OUTPUT + b"copy /b K:\\\\*.tdl K:\\\\movie.mp4")
-        with open(os.path.join(folder, "movie.mp4"), "rb") as f:
+        harness.write_files(self.root, PIECES)
+        run = harness.run_program(self.root, b"movie\r\n", self.elsewhere, start="K:\\kordavo.exe")
+        self.assertEqual(run.returncode, 0)
+        self.assertEqual(run.stdout, BANNER_OUTPUT + b"copy /b K:\\\\*.tdl K:\\\\movie.mp4")
+        with open(os.path.join(self.root, "movie.mp4"), "rb") as f:
             self.assertEqual(f.read(), joined(PIECES))
         self.assertEqual(os.listdir(self.elsewhere), [])
 

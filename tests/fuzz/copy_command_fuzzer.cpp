@@ -8,7 +8,8 @@
 // where each path is either in double quotes, with no quote inside, or bare
 // and made only of bytes cmd reads as part of a path; and the paths must be
 // <folder>\*.tdl and <folder>\<name>.mp4, the name as typed but for its
-// quotes (no backslash after an empty folder).
+// quotes, '*' and '?' (no folder and no backslash when the folder is empty
+// or holds '%'); no '%' may reach the command but a typed one.
 #include <stddef.h>
 #include <stdint.h>
 #include <stdio.h>
@@ -78,9 +79,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   std::string name;
   for (char byte : line) {
-    if (byte != '"') name += byte;
+    if (strchr("\"*?", byte) == nullptr) name += byte;
   }
-  const std::string separator = folder.empty() ? "" : "\\";
+  const std::string kept_folder = folder.find('%') == std::string::npos ? folder : "";
+  const std::string separator = kept_folder.empty() ? "" : "\\";
 
   StartRun({});
   {
@@ -94,10 +96,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ++at;
     const std::string destination = ReadPath(command, at);
     Require(at == command.size(), "more after the destination", command);
-    Require(source == folder + separator + "*.tdl", "the source is not the folder's pieces",
+    Require(source == kept_folder + separator + "*.tdl", "the source is not the folder's pieces",
             command);
-    Require(destination == folder + separator + name + ".mp4",
+    Require(destination == kept_folder + separator + name + ".mp4",
             "the destination does not read back as the typed name", command);
+    Require(std::count(command.begin(), command.end(), '%') ==
+                std::count(name.begin(), name.end(), '%'),
+            "a '%' of the folder reaches cmd", command);
   }
   Require(LiveBlocks() == 0, "a block was not released", "");
   return 0;

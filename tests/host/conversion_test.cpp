@@ -71,7 +71,7 @@ struct CopyCase {
   std::string command;
 };
 
-TEST(CopyCommand, QuotesOnlyThePathsThatNeedItAndDropsQuotesFromTheName) {
+TEST(CopyCommand, QuotesOnlyThePathsThatNeedItAndDropsQuotesAndWildcardsFromTheName) {
   const CopyCase cases[] = {
       {"plain folder", "D:\\Cache\\vod", "movie",
        "copy /b D:\\Cache\\vod\\*.tdl D:\\Cache\\vod\\movie.mp4"},
@@ -89,6 +89,11 @@ TEST(CopyCommand, QuotesOnlyThePathsThatNeedItAndDropsQuotesFromTheName) {
        "copy /b D:\\vod\\*.tdl \"D:\\vod\\  movie  .mp4\""},
       {"percent left as typed", "D:\\vod", "%PATH%",
        "copy /b D:\\vod\\*.tdl \"D:\\vod\\%PATH%.mp4\""},
+      {"wildcards dropped", "D:\\vod", "a*b?c**?", "copy /b D:\\vod\\*.tdl D:\\vod\\abc.mp4"},
+      {"only wildcards and quotes", "D:\\vod", "*\"?", "copy /b D:\\vod\\*.tdl D:\\vod\\.mp4"},
+      {"folder with percent: relative paths", "D:\\x%OS%y", "my movie",
+       "copy /b *.tdl \"my movie.mp4\""},
+      {"folder with a lone percent", Gbk("D:\\100%缓存"), "movie", "copy /b *.tdl movie.mp4"},
       {"empty name", "D:\\vod", "", "copy /b D:\\vod\\*.tdl D:\\vod\\.mp4"},
       {"extension typed as well", "D:\\vod", "movie.mp4",
        "copy /b D:\\vod\\*.tdl D:\\vod\\movie.mp4.mp4"},

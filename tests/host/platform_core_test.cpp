@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "gbk.h"
+#include "platform/capped_line.h"
 #include "platform/fatal_text.h"
 #include "platform/line_trim.h"
 #include "platform/platform.h"
@@ -30,6 +31,34 @@ TEST(TrimmedLineLength, RemovesOnlyTheControlBytesAtTheEnd) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.line);
     EXPECT_EQ(TrimmedLineLength(c.line.data(), c.line.size()), c.kept.size());
+  }
+}
+
+TEST(TakeCharacter, TakesWholeCharactersUpTo2048BytesAndNothingAfterOneThatDoesNotFit) {
+  const std::string wide = Gbk("电");
+  const struct {
+    const char* what;
+    size_t ascii_before;  // single bytes taken first
+    std::string next;     // the character offered then ("" for a dropped one)
+    size_t kept;          // bytes of the line then
+    size_t kept_after_z;  // and after a further "z" is offered
+  } cases[] = {
+      {"a two-byte character that fits exactly", 2046, wide, 2048, 2048},
+      {"a two-byte character across the cap", 2047, wide, 2047, 2047},
+      {"a dropped character takes no room", 10, "", 10, 11},
+      {"a dropped character at the cap", 2048, "", 2048, 2048},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    CappedLine line = {};
+    for (size_t i = 0; i < c.ascii_before; ++i) TakeCharacter(line, "a", 1);
+    TakeCharacter(line, c.next.data(), c.next.size());
+    EXPECT_EQ(line.length, c.kept);
+    TakeCharacter(line, "z", 1);
+    EXPECT_EQ(line.length, c.kept_after_z);
+    EXPECT_EQ(std::string(line.bytes, line.length),
+              std::string(c.ascii_before, 'a') + (c.kept > c.ascii_before ? c.next : "") +
+                  (c.kept_after_z > c.kept ? "z" : ""));
   }
 }
 
