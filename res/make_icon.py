@@ -5,7 +5,9 @@ The picture: a blue rounded tile, three pieces stacked on the left that run
 into a white play triangle on the right, for pieces joined into one video.
 Each of the four sizes (256, 48, 32, 16) is drawn at its own size with 4x4
 supersampling, as 32-bit BGRA; the 256x256 image is stored as PNG, the others
-as DIBs with an AND mask, as Windows expects of an icon group.
+as DIBs with an AND mask, as Windows expects of an icon group. At 16 and 32
+pixels, the sizes of Explorer's lists and the console's title bar, the shapes
+are laid on whole pixels, so that no grey half-tone row blurs the pieces.
 
 Run it again after changing the picture and commit the .ico it writes.
 """
@@ -48,14 +50,50 @@ def triangle(x, y, points):
     return distance
 
 
-def sample(u, v):
-    """The colour and coverage at (u, v) in the unit square, y downwards."""
-    if rounded_box(u, v, 0.5, 0.5, 0.47, 0.47, 0.16) > 0:
+# The shapes in the unit square, y downwards: boxes as (centre x, centre y,
+# half width, half height, corner radius), the play triangle as its corners.
+DESIGN = {
+    "tile": (0.5, 0.5, 0.47, 0.47, 0.16),
+    "pieces": [(0.30, 0.34 + index * 0.16, 0.14, 0.055, 0.03) for index in range(3)],
+    "play": [(0.52, 0.27), (0.52, 0.73), (0.86, 0.50)],
+}
+
+# The same shapes on the pixel grid of the small sizes: boxes as (left, top,
+# right, bottom, corner radius) in whole pixels, square-cornered pieces with
+# a one-pixel gap, and the triangle's upright edge on a pixel boundary.
+PIXEL_DESIGNS = {
+    16: {"tile": (0, 0, 16, 16, 3),
+         "pieces": [(3, 4, 7, 6, 0), (3, 7, 7, 9, 0), (3, 10, 7, 12, 0)],
+         "play": [(8, 4), (8, 12), (14, 8)]},
+    32: {"tile": (1, 1, 31, 31, 5),
+         "pieces": [(5, 9, 14, 13, 0), (5, 14, 14, 18, 0), (5, 19, 14, 23, 0)],
+         "play": [(17, 9), (17, 23), (28, 16)]},
+}
+
+
+def design(size):
+    """The shapes for `size` in the unit square."""
+    if size not in PIXEL_DESIGNS:
+        return DESIGN
+    pixels = PIXEL_DESIGNS[size]
+
+    def box(left, top, right, bottom, radius):
+        return ((left + right) / 2 / size, (top + bottom) / 2 / size,
+                (right - left) / 2 / size, (bottom - top) / 2 / size, radius / size)
+
+    return {"tile": box(*pixels["tile"]),
+            "pieces": [box(*piece) for piece in pixels["pieces"]],
+            "play": [(x / size, y / size) for x, y in pixels["play"]]}
+
+
+def sample(u, v, shapes):
+    """The colour at (u, v) in the unit square, y downwards; None outside."""
+    if rounded_box(u, v, *shapes["tile"]) > 0:
         return None
-    if triangle(u, v, [(0.52, 0.27), (0.52, 0.73), (0.86, 0.50)]) < 0:
+    if triangle(u, v, shapes["play"]) < 0:
         return WHITE
-    for index, colour in enumerate(PIECE_COLOURS):
-        if rounded_box(u, v, 0.30, 0.34 + index * 0.16, 0.14, 0.055, 0.03) < 0:
+    for piece, colour in zip(shapes["pieces"], PIECE_COLOURS):
+        if rounded_box(u, v, *piece) < 0:
             return colour
     t = v
     return tuple(round(a + (b - a) * t) for a, b in zip(TILE_TOP, TILE_BOTTOM))
@@ -65,13 +103,15 @@ def render(size):
     """Rows of (r, g, b, a) from the top, with straight (not premultiplied) alpha."""
     rows = []
     n = SUPERSAMPLE
+    shapes = design(size)
     for py in range(size):
         row = []
         for px in range(size):
             r = g = b = covered = 0
             for sy in range(n):
                 for sx in range(n):
-                    colour = sample((px + (sx + 0.5) / n) / size, (py + (sy + 0.5) / n) / size)
+                    colour = sample((px + (sx + 0.5) / n) / size, (py + (sy + 0.5) / n) / size,
+                                    shapes)
                     if colour is not None:
                         r, g, b = r + colour[0], g + colour[1], b + colour[2]
                         covered += 1

@@ -1,11 +1,15 @@
 #!/usr/bin/env python3
-"""Writes the release zip: kordavo.exe, the Chinese user guide, the licence
-and SHA256SUMS, the same bytes from the same inputs every time.
+"""Writes the release zip, kordavo-VERSION-win32.zip: kordavo.exe, the
+Chinese user guide, the licence and the checksums of those three, the same
+bytes from the same inputs every time; and beside it
+kordavo-VERSION-win32.zip.sha256, the zip's own checksum as `sha256sum -c`
+reads it, which shows whether a download is whole.
 
     make_release.py VERSION PROGRAM SOURCE_DIR OUTPUT_DIR
 
-The guide and the licence go in as GBK with CRLF line ends, so that Notepad
-on any Chinese Windows, XP's included, shows them right. Each entry's name is
+The guide (its title given the version), the licence and the checksums go
+in as GBK with CRLF line ends, so that Notepad on any Chinese Windows, XP's
+included, shows them right. Each entry's name is
 stored in GBK without the UTF-8 flag, which is what Windows' own zip folders
 read on a Chinese system, and again in UTF-8 in an Info-ZIP Unicode Path
 field, which 7-Zip, WinRAR and unzip prefer. Dates, attributes and order are
@@ -18,16 +22,27 @@ import sys
 import zlib
 
 GUIDE_NAME = "使用说明.txt"
+SUMS_NAME = "SHA256SUMS.txt"
+VERSION_MARK = "@VERSION@"
 # 2026-01-01 00:00:00, in MS-DOS form: the date every entry carries.
 DOS_TIME = 0
 DOS_DATE = ((2026 - 1980) << 9) | (1 << 5) | 1
 UNICODE_PATH_FIELD = 0x7075
 
 
-def notepad_text(path):
-    """A UTF-8 text file of the repository as GBK with CRLF line ends."""
+def notepad_text(text):
+    """Text as GBK with CRLF line ends."""
+    return text.replace("\n", "\r\n").encode("gbk")
+
+
+def read_text(path):
     with open(path, encoding="utf-8") as f:
-        return f.read().replace("\n", "\r\n").encode("gbk")
+        return f.read()
+
+
+def sums(files):
+    """Lines as sha256sum writes them: the digest, two blanks, the name."""
+    return "".join("%s  %s\n" % (hashlib.sha256(data).hexdigest(), name) for name, data in files)
 
 
 def deflate(data):
@@ -67,18 +82,22 @@ def main():
     version, program, source_dir, output_dir = sys.argv[1:]
     with open(program, "rb") as f:
         exe = f.read()
-    guide = notepad_text(os.path.join(source_dir, "docs", "user-guide.zh.txt"))
-    licence = notepad_text(os.path.join(source_dir, "LICENSE"))
+    guide = read_text(os.path.join(source_dir, "docs", "user-guide.zh.txt"))
+    licence = read_text(os.path.join(source_dir, "LICENSE"))
 
-    files = [("kordavo.exe", exe), (GUIDE_NAME, guide), ("LICENSE.txt", licence)]
-    sums = "".join("%s  %s\n" % (hashlib.sha256(data).hexdigest(), name) for name, data in files)
-    files.append(("SHA256SUMS", sums.encode("utf-8")))
+    files = [("kordavo.exe", exe), (GUIDE_NAME, notepad_text(guide.replace(VERSION_MARK, version))),
+             ("LICENSE.txt", notepad_text(licence))]
+    files.append((SUMS_NAME, notepad_text(sums(files))))
 
     os.makedirs(output_dir, exist_ok=True)
-    target = os.path.join(output_dir, "kordavo-%s-win32.zip" % version)
+    name = "kordavo-%s-win32.zip" % version
+    target = os.path.join(output_dir, name)
     write_zip(target, files)
     with open(target, "rb") as f:
-        print("%s  %s" % (hashlib.sha256(f.read()).hexdigest(), target))
+        line = sums([(name, f.read())])
+    with open(target + ".sha256", "w", encoding="ascii", newline="\n") as f:
+        f.write(line)
+    print("%s and %s.sha256: %s" % (target, target, line), end="")
 
 
 if __name__ == "__main__":

@@ -8,6 +8,7 @@ import unittest
 import pefile
 
 PATH = None
+VERSION = None  # project(VERSION) of CMakeLists.txt, as major.minor.patch
 
 LANG_ZH_CN = 0x0804
 ICON_SIZES = [256, 48, 32, 16]
@@ -103,9 +104,11 @@ class Win32ImageTest(unittest.TestCase):
         versions = self.resources(pefile.RESOURCE_TYPE["RT_VERSION"])
         self.assertEqual([lang.id for e in versions for lang in e.directory.entries], [LANG_ZH_CN])
 
+        major, minor, patch = (int(part) for part in VERSION.split("."))
         fixed = self.pe.VS_FIXEDFILEINFO[0]
-        self.assertEqual((fixed.FileVersionMS, fixed.FileVersionLS), (0x10000, 0))
-        self.assertEqual((fixed.ProductVersionMS, fixed.ProductVersionLS), (0x10000, 0))
+        numbers = (major << 16 | minor, patch << 16)
+        self.assertEqual((fixed.FileVersionMS, fixed.FileVersionLS), numbers)
+        self.assertEqual((fixed.ProductVersionMS, fixed.ProductVersionLS), numbers)
 
         tables, translations = [], []
         for info in self.pe.FileInfo[0]:
@@ -118,8 +121,8 @@ class Win32ImageTest(unittest.TestCase):
         self.assertEqual(translations, [{b"Translation": "0x0804 0x04b0"}])
 
         strings = {k.decode(): v.decode() for k, v in tables[0].entries.items()}
-        self.assertEqual(strings["FileVersion"], "1.0.0.0")
-        self.assertEqual(strings["ProductVersion"], "1.0.0.0")
+        self.assertEqual(strings["FileVersion"], VERSION + ".0")
+        self.assertEqual(strings["ProductVersion"], VERSION + ".0")
         self.assertEqual(strings["ProductName"], "Kordavo")
         self.assertIn("Kordavo", strings["FileDescription"])
         self.assertIn("腾讯视频", strings["FileDescription"])
@@ -130,5 +133,5 @@ class Win32ImageTest(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    PATH = sys.argv.pop(1)
+    PATH, VERSION = sys.argv.pop(1), sys.argv.pop(1)
     unittest.main(argv=[sys.argv[0], "-v"])

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """The release is reproducible and complete: two copies of the sources in
-different folders each run scripts/release.sh, and their zips and programs
-must be the same bytes; the zip then has to unpack as a user gets it."""
+different folders each run scripts/release.sh, and their zips, checksums and
+programs must be the same bytes; the checksum must verify the zip, and the
+zip has to unpack as a user gets it."""
 import hashlib
 import os
 import shutil
@@ -13,8 +14,8 @@ import unittest
 import zipfile
 
 SOURCE = None
-ZIP_NAME = "kordavo-1.0.0-win32.zip"
-ENTRIES = ["kordavo.exe", "使用说明.txt", "LICENSE.txt", "SHA256SUMS"]
+VERSION = None  # project(VERSION) of CMakeLists.txt
+ENTRIES = ["kordavo.exe", "使用说明.txt", "LICENSE.txt", "SHA256SUMS.txt"]
 
 
 def copy_sources(target):
@@ -49,7 +50,8 @@ class ReleaseTest(unittest.TestCase):
             subprocess.run([os.path.join(tree, "scripts", "release.sh")], check=True,
                            stdout=subprocess.DEVNULL)
             cls.builds.append(tree)
-        cls.zip_path = os.path.join(cls.builds[0], "dist", ZIP_NAME)
+        cls.zip_name = "kordavo-%s-win32.zip" % VERSION
+        cls.zip_path = os.path.join(cls.builds[0], "dist", cls.zip_name)
 
     @classmethod
     def tearDownClass(cls):
@@ -63,8 +65,15 @@ class ReleaseTest(unittest.TestCase):
         first, second = self.builds
         self.assertEqual(self.read(first, "build", "release", "kordavo.exe"),
                          self.read(second, "build", "release", "kordavo.exe"))
-        self.assertEqual(self.read(first, "dist", ZIP_NAME), self.read(second, "dist", ZIP_NAME))
+        for name in (self.zip_name, self.zip_name + ".sha256"):
+            self.assertEqual(self.read(first, "dist", name), self.read(second, "dist", name))
         self.assertNotIn(self.work.encode(), self.read(first, "build", "release", "kordavo.exe"))
+
+    def test_the_checksum_beside_the_zip_verifies_it(self):
+        dist = os.path.dirname(self.zip_path)
+        check = subprocess.run(["sha256sum", "-c", self.zip_name + ".sha256"], cwd=dist,
+                               stdout=subprocess.PIPE, check=True)
+        self.assertEqual(check.stdout, (self.zip_name + ": OK\n").encode())
 
     def test_the_zip_unpacks_to_what_a_user_needs(self):
         with zipfile.ZipFile(self.zip_path) as archive:
@@ -79,12 +88,15 @@ class ReleaseTest(unittest.TestCase):
 
         self.assertEqual(files["kordavo.exe"],
                          self.read(self.builds[0], "build", "release", "kordavo.exe"))
-        for text in ("使用说明.txt", "LICENSE.txt"):
+        # What Notepad on a Chinese XP reads right: GBK with CRLF line ends.
+        for text in ENTRIES[1:]:
             decoded = files[text].decode("gbk")
             self.assertEqual(decoded.count("\n"), decoded.count("\r\n"), text)
-        self.assertIn("请输入转换后的文件名并敲回车键", files["使用说明.txt"].decode("gbk"))
+        guide = files["使用说明.txt"].decode("gbk")
+        self.assertTrue(guide.startswith("Kordavo %s 使用说明\r\n" % VERSION), guide[:40])
+        self.assertIn("请输入转换后的文件名并敲回车键", guide)
 
-        sums = files["SHA256SUMS"].decode("utf-8").splitlines()
+        sums = files["SHA256SUMS.txt"].decode("gbk").splitlines()
         self.assertEqual([line.split("  ", 1)[1] for line in sums], ENTRIES[:3])
         for line in sums:
             digest, name = line.split("  ", 1)
@@ -92,5 +104,5 @@ class ReleaseTest(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    SOURCE = os.path.abspath(sys.argv.pop(1))
+    SOURCE, VERSION = os.path.abspath(sys.argv.pop(1)), sys.argv.pop(1)
     unittest.main(argv=[sys.argv[0], "-v"])
