@@ -1,13 +1,14 @@
 #!/usr/bin/env python3
 """Times joining under Wine against cat, on the same disk, in one run:
 
-    scripts/join_benchmark.py [--big-mib 1024] [--small-pieces 10000]
+    scripts/join_benchmark.py [--big-mib 1024] [--small-pieces 10000] [--build win32|win64]
 
 For about 1 GiB in 400 pieces, and for 10,000 pieces of 4 KiB, it prints
 the program's own running time (start to exit, its 3 s pause included), the
 time until the joined file is complete (until Wine's cmd has ended), the
 time cat takes to join the same pieces, and the ratio of the last two.
-Needs the win64 build (scripts/run-sample.sh or scripts/test.sh makes it).
+Needs the build it runs, by default the shipped win32 one under Wine's
+32-bit loader (scripts/test.sh makes both).
 It is a benchmark, not a test: it checks only that the result is right.
 """
 import argparse
@@ -21,12 +22,17 @@ import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 WINE = os.path.join(ROOT, "tests", "wine", "wine.sh")
-PREFIX = os.path.join(ROOT, "build", "win64", "wineprefix")
-PROGRAM = os.path.join(ROOT, "build", "win64", "kordavo.exe")
+LOADERS = {"win32": "wine", "win64": "wine64"}
+BUILD = "win32"
+
+
+def program():
+    return os.path.join(ROOT, "build", BUILD, "kordavo.exe")
 
 
 def wine(*command, **options):
-    return subprocess.run([WINE, PREFIX, *command], **options)
+    prefix = os.path.join(ROOT, "build", BUILD, "wineprefix")
+    return subprocess.run([WINE, LOADERS[BUILD], prefix, *command], **options)
 
 
 def make_pieces(folder, count, size):
@@ -53,7 +59,7 @@ def file_digest(path):
 def measure(work, label, count, size):
     folder = os.path.join(work, label)
     expected = make_pieces(folder, count, size)
-    shutil.copyfile(PROGRAM, os.path.join(folder, "kordavo.exe"))
+    shutil.copyfile(program(), os.path.join(folder, "kordavo.exe"))
     subprocess.run(["sync"], check=True)
 
     started = time.monotonic()
@@ -75,12 +81,15 @@ def measure(work, label, count, size):
 
 
 def main():
+    global BUILD
     parser = argparse.ArgumentParser()
     parser.add_argument("--big-mib", type=int, default=1024)
     parser.add_argument("--small-pieces", type=int, default=10000)
+    parser.add_argument("--build", choices=sorted(LOADERS), default=BUILD)
     args = parser.parse_args()
-    if not os.path.exists(PROGRAM):
-        sys.exit("no %s: build the win64 preset first" % PROGRAM)
+    BUILD = args.build
+    if not os.path.exists(program()):
+        sys.exit("no %s: build the %s preset first" % (program(), BUILD))
 
     work = os.path.join(ROOT, "build", "benchmark")
     shutil.rmtree(work, ignore_errors=True)

@@ -4,9 +4,9 @@
 // Windows' own msvcrt.dll hands the bytes the program writes to a console
 // on unchanged, and the console shows them in its code page (936 on a
 // Chinese Windows). Wine's msvcrt instead turns each byte written to a
-// console window into a character of its own, so GBK text shows as
-// question marks. Writing the bytes to the console handle directly, as
-// Windows' msvcrt does, makes Wine's window show what Windows' window shows.
+// console into a character of its own, so GBK text shows as Latin letters.
+// Writing the bytes to the console handle directly, as Windows' msvcrt does,
+// makes Wine's console show what Windows' console shows.
 #include <windows.h>
 
 #include <string.h>
