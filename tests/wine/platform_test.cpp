@@ -64,6 +64,14 @@ TEST_F(PlatformTest, WorkingDirectoryHasNoBackslashAtTheEndButARoot) {
   EXPECT_STREQ(GetWorkingDirectory().Bytes(), "C:\\");
 }
 
+TEST_F(PlatformTest, WorkingDirectoryIsAbsentWhereGbkCannotNameIt) {
+  // Thai ก has no GBK form: its ANSI text would be "?", another folder.
+  const std::wstring path = folder_ + L"\\\x0E01";
+  ASSERT_TRUE(CreateDirectoryW(path.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+  ASSERT_TRUE(SetCurrentDirectoryW(path.c_str()));
+  EXPECT_TRUE(GetWorkingDirectory().IsAbsent());
+}
+
 TEST_F(PlatformTest, LaunchOfAMissingProgramStartsNothing) {
   EXPECT_FALSE(RunCommandLine("kordavo-no-such-program /c exit", false));
   EXPECT_FALSE(RunCommandLine("kordavo-no-such-program /c exit", true));
