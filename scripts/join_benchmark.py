@@ -23,16 +23,15 @@ import time
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 WINE = os.path.join(ROOT, "tests", "wine", "wine.sh")
 LOADERS = {"win32": "wine", "win64": "wine64"}
-BUILD = "win32"
 
 
-def program():
-    return os.path.join(ROOT, "build", BUILD, "kordavo.exe")
+def program(build):
+    return os.path.join(ROOT, "build", build, "kordavo.exe")
 
 
-def wine(*command, **options):
-    prefix = os.path.join(ROOT, "build", BUILD, "wineprefix")
-    return subprocess.run([WINE, LOADERS[BUILD], prefix, *command], **options)
+def wine(build, *command, **options):
+    prefix = os.path.join(ROOT, "build", build, "wineprefix")
+    return subprocess.run([WINE, LOADERS[build], prefix, *command], **options)
 
 
 def make_pieces(folder, count, size):
@@ -56,17 +55,17 @@ def file_digest(path):
     return digest.hexdigest()
 
 
-def measure(work, label, count, size):
+def measure(build, work, label, count, size):
     folder = os.path.join(work, label)
     expected = make_pieces(folder, count, size)
-    shutil.copyfile(program(), os.path.join(folder, "kordavo.exe"))
+    shutil.copyfile(program(build), os.path.join(folder, "kordavo.exe"))
     subprocess.run(["sync"], check=True)
 
     started = time.monotonic()
-    wine(os.path.join(folder, "kordavo.exe"), input=b"joined\r\n", stdout=subprocess.DEVNULL,
+    wine(build, os.path.join(folder, "kordavo.exe"), input=b"joined\r\n", stdout=subprocess.DEVNULL,
          stderr=subprocess.DEVNULL, check=True)
     program_exit = time.monotonic() - started
-    wine("wineserver", "-w", check=True)
+    wine(build, "wineserver", "-w", check=True)
     complete = time.monotonic() - started
 
     pieces = sorted(os.path.join(folder, n) for n in os.listdir(folder) if n.endswith(".tdl"))
@@ -81,21 +80,20 @@ def measure(work, label, count, size):
 
 
 def main():
-    global BUILD
     parser = argparse.ArgumentParser()
     parser.add_argument("--big-mib", type=int, default=1024)
     parser.add_argument("--small-pieces", type=int, default=10000)
-    parser.add_argument("--build", choices=sorted(LOADERS), default=BUILD)
+    parser.add_argument("--build", choices=sorted(LOADERS), default="win32")
     args = parser.parse_args()
-    BUILD = args.build
-    if not os.path.exists(program()):
-        sys.exit("no %s: build the %s preset first" % (program(), BUILD))
+    if not os.path.exists(program(args.build)):
+        sys.exit("no %s: build the %s preset first" % (program(args.build), args.build))
 
     work = os.path.join(ROOT, "build", "benchmark")
     shutil.rmtree(work, ignore_errors=True)
     os.makedirs(work)
-    wine("wineboot", "--init", stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
-    wine("wineserver", "-w", check=True)
+    wine(args.build, "wineboot", "--init", stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+         check=True)
+    wine(args.build, "wineserver", "-w", check=True)
     workloads = [
         ("%d MiB in 400 pieces" % args.big_mib, "big", 400, args.big_mib * (1 << 20) // 400),
         ("%d pieces of 4 KiB" % args.small_pieces, "small", args.small_pieces, 4096),
@@ -105,7 +103,7 @@ def main():
                                         "ratio"))
     try:
         for title, label, count, size in workloads:
-            program_exit, complete, cat = measure(work, label, count, size)
+            program_exit, complete, cat = measure(args.build, work, label, count, size)
             print("%-24s %13.2fs %15.2fs %9.2fs %7.1fx" % (title, program_exit, complete, cat,
                                                             complete / cat))
     finally:

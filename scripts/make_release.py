@@ -9,10 +9,10 @@ reads it, which shows whether a download is whole.
 
 The guide (its title given the version), the licence and the checksums go
 in as GBK with CRLF line ends, so that Notepad on any Chinese Windows, XP's
-included, shows them right. Each entry's name is
-stored in GBK without the UTF-8 flag, which is what Windows' own zip folders
-read on a Chinese system, and again in UTF-8 in an Info-ZIP Unicode Path
-field, which 7-Zip, WinRAR and unzip prefer. Dates, attributes and order are
+included, shows them right. Each entry's name is stored in GBK without the
+UTF-8 flag, which is what Windows' own zip folders read on a Chinese system,
+and again in UTF-8 in an Info-ZIP Unicode Path field, which 7-Zip, WinRAR and
+unzip prefer. Dates, attributes and order are
 fixed.
 """
 import hashlib

@@ -23,8 +23,10 @@ def program():
             + b"\xbb" + struct.pack("<I", STATUS)        # mov ebx, 42
             + b"\xcd\x80")                               # int 0x80
     size = 52 + 32 + len(code)
-    header = (b"\x7fELF\x01\x01\x01" + bytes(9)
-              + struct.pack("<HHIIIIIHHHHHH", 2, 3, 1, BASE + 52 + 32, 52, 0, 0, 52, 32, 1, 0, 0, 0))
+    # ELF header: 32-bit, little-endian; an executable for i386 whose code
+    # follows the header and the one program header.
+    header = (b"\x7fELF\x01\x01\x01" + bytes(9) + struct.pack(
+        "<HHIIIIIHHHHHH", 2, 3, 1, BASE + 52 + 32, 52, 0, 0, 52, 32, 1, 0, 0, 0))
     segment = struct.pack("<IIIIIIII", 1, 0, BASE, BASE, size, size, 5, 0x1000)
     return header + segment + code
 

@@ -43,7 +43,7 @@ sleep 1
 ln -s "$work/drive-d" "$WINEPREFIX/dosdevices/d:"
 
 tmux -L kordavo -f /dev/null new-session -d -s kordavo -x 80 -y 13 \
-  "/usr/lib/wine/wine64 'D:\\腾讯视频缓存\\kordavo.exe' 2>/dev/null; sleep 60"
+  "/usr/lib/wine/wine64 '$title' 2>/dev/null; sleep 60"
 tmux -L kordavo set -g status off
 xterm -T "$title" -fa 'WenQuanYi Micro Hei Mono' -fs 12 -geometry 80x13+0+0 -b 4 -bw 0 \
   -bg black -fg '#c0c0c0' -e tmux -L kordavo attach -t kordavo 2>/dev/null &

@@ -22,20 +22,22 @@ for preset in host fuzz; do
   ctest --preset "$preset"
 done
 
-for preset in win64 win32; do
-  ctest --preset "$preset" > "build/$preset/ctest.log" 2>&1 &
-  eval "pid_$preset=\$!"
-done
+ctest --preset win64 > build/win64/ctest.log 2>&1 &
+win64=$!
+ctest --preset win32 > build/win32/ctest.log 2>&1 &
+win32=$!
 status=0
+wait "$win64" || status=1
+wait "$win32" || status=1
 for preset in win64 win32; do
-  eval "wait \$pid_$preset" || status=1
   echo "== test $preset"
   cat "build/$preset/ctest.log"
 done
 
-if [ "$(cat build/win32/wine-runs.txt)" = yes ]; then
+wine_runs=$(cat build/win32/wine-runs.txt)
+if [ "$wine_runs" = yes ]; then
   echo "Ran the shipped 32-bit program and the 64-bit build under Wine."
 else
-  echo "Ran the 64-bit build under Wine; the shipped 32-bit program was not started ($(cat build/win32/wine-runs.txt))."
+  echo "Ran the 64-bit build under Wine; the shipped 32-bit program was not started ($wine_runs)."
 fi
 exit "$status"

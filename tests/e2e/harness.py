@@ -133,6 +133,7 @@ def main(*extra_paths):
     for option in extra_paths:
         parser.add_argument(option, required=True)
     ARGS, rest = parser.parse_known_args()
-    for name in ["wine", "prefix", "program", *(o.lstrip("-").replace("-", "_") for o in extra_paths)]:
-        setattr(ARGS, name, os.path.abspath(getattr(ARGS, name)))
+    for name, value in vars(ARGS).items():
+        if name != "loader":
+            setattr(ARGS, name, os.path.abspath(value))
     unittest.main(module="__main__", argv=[sys.argv[0], "-v", *rest])

@@ -35,5 +35,5 @@ Text GetWorkingDirectory() {
   // At most 259 bytes, so that the path and its zero fit 260.
   char path[MAX_PATH];
   const int length = ExactAnsi(wide, static_cast<int>(count), path, MAX_PATH - 1);
-  return CopyToText(path, length > 0 ? static_cast<size_t>(length) : 0);
+  return CopyToText(path, static_cast<size_t>(length));
 }
